@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The command line of corvalen-table.
+struct Options {
+    enum class Format { Text, Csv, Json };
+
+    QString loan = QStringLiteral("100000");
+    QString rate = QStringLiteral("8.75");
+    QString years = QStringLiteral("30");
+    std::array<QString, 8> fees;
+    int loanStepIndex = 3;
+    int feeStepIndex = 3;
+    Format format = Format::Text;
+    QString locale;
+    bool audit = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Fee categories in the order of the fee total.
+inline const QStringList FeeCategories = {
+    QStringLiteral("origination"),      QStringLiteral("points"),
+    QStringLiteral("prepaid-interest"), QStringLiteral("mortgage-insurance"),
+    QStringLiteral("buydown"),          QStringLiteral("flood-check"),
+    QStringLiteral("tax-servicing"),    QStringLiteral("other")};
+
+struct UsageError {
+    QString message;
+};
+
+// Raises UsageError for anything that is not a valid command line.
+Options parseOptions(const QStringList& arguments);
+QString usageText();
