@@ -36,7 +36,7 @@ void setFee(Options& options, const QString& value)
     if (index < 0)
         throw UsageError{QStringLiteral("--fee takes CATEGORY=AMOUNT with CATEGORY one of %1")
                              .arg(FeeCategories.join(QStringLiteral(", ")))};
-    if (!options.fees[index].isNull())
+    if (options.fees[index])
         throw UsageError{QStringLiteral("fee category '%1' is given twice").arg(category)};
     options.fees[index] = value.mid(eq + 1);
 }

@@ -3,15 +3,17 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 // The command line of corvalen-table.
 struct Options {
     enum class Format { Text, Csv, Json };
 
-    QString loan = QStringLiteral("100000");
-    QString rate = QStringLiteral("8.75");
-    QString years = QStringLiteral("30");
-    std::array<QString, 8> fees;
+    // Number texts as given; an absent one keeps the program's start value.
+    std::optional<QString> loan;
+    std::optional<QString> rate;
+    std::optional<QString> years;
+    std::array<std::optional<QString>, 8> fees;
     int loanStepIndex = 3;
     int feeStepIndex = 3;
     Format format = Format::Text;

@@ -22,19 +22,19 @@ struct TrackingGrid : AprTable::Grid {
     }
 };
 
-double number(const QString& text)
+double number(const std::optional<QString>& text, double startValue)
 {
-    return NumberText::strToFloat(text, Regional::decimalSeparator());
+    return text ? NumberText::strToFloat(*text, Regional::decimalSeparator()) : startValue;
 }
 
 AprTable::Values inputsOf(const Options& options)
 {
     AprTable::Values values;
     for (int i = 0; i < AprTable::FeeCount; ++i)
-        values.fees[i] = options.fees[i].isNull() ? 0.0 : number(options.fees[i]);
-    values.rateValue = number(options.rate);
-    values.loanValue = number(options.loan);
-    values.termValue = number(options.years);
+        values.fees[i] = number(options.fees[i], 0.0);
+    values.rateValue = number(options.rate, values.rateValue);
+    values.loanValue = number(options.loan, values.loanValue);
+    values.termValue = number(options.years, values.termValue);
     values.loanStep = options.loanStepIndex;
     values.feeStep = options.feeStepIndex;
     return values;
