@@ -32,7 +32,7 @@ Scientific scientific(double magnitude, int precision)
 
 // A double's exact decimal expansion has at most 767 significant digits.
 constexpr int ExactPrecision = 780;
-constexpr int WorkingPrecision = 25;
+constexpr int WorkingPrecision = 17;
 
 void incrementDigits(std::string& digits)
 {

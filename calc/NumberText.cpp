@@ -46,6 +46,10 @@ FixedParts fixedParts(const RoundedDecimal& rounded, int decimals)
 
 QString general(double value, int precision, QChar decimal)
 {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     RoundedDecimal rounded = roundHalfAway(value, precision, std::numeric_limits<int>::max() / 2);
     if (rounded.isZero())
         return QStringLiteral("0");

@@ -123,6 +123,8 @@ void NumberTextTest::generalFormKeepsFifteenDigits_data()
     QTest::newRow("1e15 goes scientific") << 1e15 << "1E15";
     QTest::newRow("negative") << -5.0 << "-5";
     QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("not a number stays unreadable") << std::nan("") << "NAN";
+    QTest::newRow("infinity stays unreadable") << -std::numeric_limits<double>::infinity() << "-INF";
 }
 
 void NumberTextTest::generalFormKeepsFifteenDigits()
