@@ -37,6 +37,8 @@ private slots:
     void labelsUseTheirFontsColoursAndAlignments_data();
     void labelsUseTheirFontsColoursAndAlignments();
     void everyTextFitsItsLabel();
+    void thePicturesAreDrawnAtTheirSize_data();
+    void thePicturesAreDrawnAtTheirSize();
     void theLinkCarriesTheMakersAddressAndStaysInsideThePanel();
     void theCloseButtonShowsTheRedCrossAndNoText();
     void leavingTheModalBoxReturnsTheCancelResult_data();
@@ -203,6 +205,32 @@ void AboutBoxTest::everyTextFitsItsLabel()
                  qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(label->objectName()).arg(needed).arg(label->width())));
     }
     QCOMPARE(withText, 12);
+}
+
+void AboutBoxTest::thePicturesAreDrawnAtTheirSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("wordmark") << "Image3" << QSize(23, 170);
+    QTest::newRow("emblem") << "Image1" << QSize(68, 93);
+}
+
+void AboutBoxTest::thePicturesAreDrawnAtTheirSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    TAboutBox box;
+    auto* picture = box.findChild<QLabel*>(name);
+    QVERIFY(picture);
+    const QPixmap pixmap = picture->pixmap();
+    QVERIFY(!pixmap.isNull());
+    QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
+    const QImage image = pixmap.toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qAlpha(image.pixel(x, y)) > 0;
+    QVERIFY2(ink > image.width() * image.height() / 10, qPrintable(QString::number(ink)));
 }
 
 void AboutBoxTest::theLinkCarriesTheMakersAddressAndStaysInsideThePanel()
