@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 int TableCalculated = 0;
@@ -55,15 +56,15 @@ void TfrmMain::wire(Sender* sender, Signal signal, void (TfrmMain::*handler)(QOb
 void TfrmMain::connectEvents()
 {
     for (TFnpNumericEdit* edit : {edtLoan, edtInterest, edtTerm, edtTotal})
-        wire(edit, &TFnpNumericEdit::exit, &TfrmMain::CalcAPRTable);
+        wire(edit, &TFnpNumericEdit::exited, &TfrmMain::CalcAPRTable);
     for (int i = 0; i < AprTable::FeeCount; ++i)
-        wire(feeField(i), &TFnpNumericEdit::exit, &TfrmMain::CalcAPRTable);
+        wire(feeField(i), &TFnpNumericEdit::exited, &TfrmMain::CalcAPRTable);
     wire(edtTerm, &TFnpNumericEdit::invalidEntry, &TfrmMain::edtTermInvalidEntry);
     wire(rgLoan, &TRadioGroup::clicked, &TfrmMain::CalcAPRTable);
     wire(rgFixed, &TRadioGroup::clicked, &TfrmMain::CalcAPRTable);
     wire(grdAPR, &TStringAlignGrid::clicked, &TfrmMain::CalcAPRTable);
     wire(edtFixedFees, &TFnpNumericEdit::clicked, &TfrmMain::edtFixedFeesClick);
-    wire(edtFixedFees, &TFnpNumericEdit::enter, &TfrmMain::edtFixedFeesClick);
+    wire(edtFixedFees, &TFnpNumericEdit::entered, &TfrmMain::edtFixedFeesClick);
     wire(btnCloseFixedFees, &QAbstractButton::clicked, &TfrmMain::btnCloseFixedFeesClick);
     wire(btnDisclaim, &QAbstractButton::clicked, &TfrmMain::btnDisclaimClick);
     wire(btnAgree, &QAbstractButton::clicked, &TfrmMain::btnAgreeClick);
@@ -166,7 +167,12 @@ void TfrmMain::btnHelpClick(QObject*)
     const QRect bounds = frameGeometry();
     repaint();
     auto about = std::make_unique<TAboutBox>(this);
-    const QSize size = about->frameGeometry().size();
+    about->winId();
+    // Before its first showing the box's frame is unknown; it is framed like this window.
+    QMargins frame = about->windowHandle()->frameMargins();
+    if (frame.isNull())
+        frame = windowHandle()->frameMargins();
+    const QSize size = about->size().grownBy(frame);
     about->move(bounds.left() + (bounds.width() - size.width()) / 2,
                 bounds.top() + (bounds.height() - size.height()) / 2);
     about->exec();

@@ -142,10 +142,9 @@ void MainForm::setupToolbar(QWidget* form)
     lblTitle->setFixedWidth(190);
     UrlLabel1 = new TUrlLabel(Panel2);
     UrlLabel1->setObjectName(QStringLiteral("UrlLabel1"));
-    QFont sans = QApplication::font();
-    sans.setPixelSize(11);
-    sans.setUnderline(true);
-    UrlLabel1->setFont(sans);
+    QFont link = arial(11);
+    link.setUnderline(true);
+    UrlLabel1->setFont(link);
     UrlLabel1->setText(QLatin1String(MakerAddress));
     UrlLabel1->setURL(QLatin1String(MakerAddress));
     UrlLabel1->setAccessibleName(QLatin1String(MakerAddress));
@@ -246,7 +245,9 @@ void MainForm::setupDisclaimer()
     Label12 = notice("Label12",
                      QStringLiteral("Please check with your own financial advisor before making any financial "
                                     "decisions based upon this information"),
-                     QRect(133, 45, 282, 28));
+                     // Wider than the design's 282 px, centred on the same line, so the
+                     // sentence keeps to two lines in the metric-compatible Arial.
+                     QRect(114, 45, 320, 28));
     btnAgree = captionButton(pnlDisclaim, "btnAgree", QStringLiteral("  I Agree"), ":/glyphs/check.svg", 18,
                              QRect(450, 55, 92, 33));
     pnlDisclaim->hide();

@@ -11,7 +11,7 @@ int runCorvalen(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("corvalen"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvalen, 1.0"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvalen"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brindlemoor.Corvalen"));
 
     TfrmMain frmMain;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

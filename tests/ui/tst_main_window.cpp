@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "AprTable.h"
+#include "CalcErrors.h"
 #include "ExplorerButton.h"
 #include "FnpNumericEdit.h"
 #include "Main.h"
@@ -289,7 +290,7 @@ void MainWindowTest::theAboutBoxIsCentredOverTheMainWindow_data()
 {
     QTest::addColumn<QRect>("mainWindow");
     QTest::newRow("moved") << QRect(300, 200, 564, 386);
-    QTest::newRow("smaller than the box, odd difference") << QRect(101, 51, 201, 101);
+    QTest::newRow("smaller than the box, odd difference") << QRect(401, 301, 201, 101);
 }
 
 void MainWindowTest::theAboutBoxIsCentredOverTheMainWindow()
