@@ -1,6 +1,7 @@
 #include "CalcErrors.h"
 #include "FnpNumericEdit.h"
 #include "ModalWatch.h"
+#include "Regional.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -12,6 +13,7 @@ class FnpNumericEditFocusTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -61,6 +63,11 @@ TFnpNumericEdit* FnpNumericEditFocusTest::addField(const QString& name, int y)
     connect(field, &TFnpNumericEdit::clicked, this, record("click:"));
     connect(field, &TFnpNumericEdit::invalidEntry, this, record("invalid:"));
     return field;
+}
+
+void FnpNumericEditFocusTest::initTestCase()
+{
+    Regional::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 void FnpNumericEditFocusTest::init()
