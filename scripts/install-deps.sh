@@ -11,7 +11,7 @@ build_pkgs=(
 )
 test_pkgs=(
   clang-14 libclang-rt-14-dev libbenchmark-dev
-  xvfb xauth xdotool numlockx x11-utils imagemagick
+  xvfb xauth xdotool numlockx x11-utils x11-xserver-utils imagemagick
   cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream
 )

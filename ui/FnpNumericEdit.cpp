@@ -1,5 +1,7 @@
 #include "FnpNumericEdit.h"
 
+#include "Application.h"
+
 #include "Regional.h"
 
 #include <QClipboard>
@@ -200,8 +202,12 @@ void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
     if (!m_entered)
         return;
     m_entered = false;
-    checkRange();
-    emit exited(this);
+    // A text that is no number fails the range check; that error goes to the application's
+    // hook here, not through Qt's focus handling, and neither event is raised.
+    TApplication::guard(this, [this] {
+        checkRange();
+        emit exited(this);
+    });
 }
 
 void TFnpNumericEdit::checkRange()

@@ -261,8 +261,7 @@ void MainForm::setupGrid(QWidget* form)
     grdAPR->setFont(arial(11));
     grdAPR->setAccessibleName(QStringLiteral("APR table"));
     grdAPR->setColumnWidths(69);
-    for (int r = 0; r < grdAPR->rowCount(); ++r)
-        grdAPR->setRowHeight(r, 20);
+    grdAPR->setRowHeights(20);
 }
 
 void MainForm::setupMenu(QWidget* form)

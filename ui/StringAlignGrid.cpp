@@ -114,7 +114,13 @@ QColor TStringAlignGrid::cellForeground(int column, int row) const
 void TStringAlignGrid::setColumnWidths(int width)
 {
     for (int c = 0; c < columnCount(); ++c)
-        setColumnWidth(c, width);
+        setColumnWidth(c, width + 1);
+}
+
+void TStringAlignGrid::setRowHeights(int height)
+{
+    for (int r = 0; r < rowCount(); ++r)
+        setRowHeight(r, height + 1);
 }
 
 void TStringAlignGrid::keyPressEvent(QKeyEvent* event)

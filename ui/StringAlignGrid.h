@@ -22,7 +22,9 @@ public:
     QColor cellBackground(int column, int row) const;
     QColor cellForeground(int column, int row) const;
 
+    // Widths and heights of the cells alone; each grid line adds one pixel.
     void setColumnWidths(int width);
+    void setRowHeights(int height);
 
     static const QColor FixedColor;
     static const QColor SelectedColor;
