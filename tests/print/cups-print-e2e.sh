@@ -14,9 +14,14 @@ command -v pdftotext >/dev/null || { echo "skipped: pdftotext not installed (pop
 status=0
 "$queue" start || status=$?
 [ "$status" -eq 0 ] || exit "$status"
-trap '"$queue" stop' EXIT
-
 outdir=$("$queue" outdir)
+[ -d "$outdir" ] && outdir_existed=yes || outdir_existed=no
+finish() {
+  [ "$outdir_existed" = no ] && rmdir "$outdir" 2>/dev/null
+  "$queue" stop
+}
+trap finish EXIT
+
 marker=$(mktemp)
 unset PRINTER LPDEST
 "$program"
