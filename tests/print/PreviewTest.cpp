@@ -11,6 +11,7 @@
 #include "QuickReport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -442,7 +443,7 @@ private slots:
         chart.setSource(&source);
         QRPrinter().OnPreview = [&] {
             QVERIFY(showActive());
-            const QString dir = qEnvironmentVariable("CORVALEN_ARTIFACTS", QStringLiteral("."));
+            const QString dir = qEnvironmentVariable("CORVALEN_ARTIFACTS", QDir::tempPath());
             QVERIFY(preview->grab().save(dir + QStringLiteral("/preview-window.png")));
             preview->resize(900, 1150);
             QTest::mouseClick(preview->bbZoomOut, Qt::LeftButton);
