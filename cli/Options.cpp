@@ -96,7 +96,8 @@ Options parseOptions(const QStringList& arguments)
     if (options.audit && options.format == Options::Format::Csv)
         throw UsageError{QStringLiteral("--audit goes with --format text or json, not csv")};
     if (!options.pdf.isEmpty() && (options.formatGiven || options.audit))
-        throw UsageError{QStringLiteral("--pdf writes the chart only; it takes no --format or --audit")};
+        throw UsageError{
+            QStringLiteral("--pdf writes the chart only; it takes no --format or --audit")};
     return options;
 }
 

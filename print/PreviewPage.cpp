@@ -16,7 +16,8 @@ void PreviewPage::showSheet(const QPicture* page, const PageGeometry& geometry, 
     m_page = page;
     m_geometry = geometry;
     m_scale = scale;
-    const QSize sheet(qRound(geometry.paper.width() * scale), qRound(geometry.paper.height() * scale));
+    const QSize sheet(qRound(geometry.paper.width() * scale),
+                      qRound(geometry.paper.height() * scale));
     resize(sheet + QSize(2 * PreviewZoom::Margin, 2 * PreviewZoom::Margin));
     update();
 }

@@ -169,7 +169,8 @@ void TQRPaymentChart::createPageFooter()
     QRLabel36 = label(PageFooter, "QRLabel36", 255, 38, 11, Regular, black,
                       QStringLiteral("Please check with your own financial advisor before"));
     QRLabel40 = label(PageFooter, "QRLabel40", 240, 53, 11, Regular, black,
-                      QStringLiteral("making any financial decisions based upon this information."));
+                      QStringLiteral("making any financial decisions based upon this "
+                                     "information."));
     QRDateTime = new TQRSysData(PageFooter);
     QRDateTime->setObjectName(QStringLiteral("QRDateTime"));
     QRDateTime->setGeometry(310, 79, 0, 0);

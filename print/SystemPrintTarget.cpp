@@ -39,21 +39,21 @@ void SystemPrintTarget::print(const QList<QPicture>& pages, const PageGeometry& 
         return;
     QPrinter printer(info);
     setUp(printer, info);
+    const QString name = info.printerName();
     if (!printer.isValid())
-        throw EPrintError(QStringLiteral("The printer %1 is not available.").arg(info.printerName()));
+        throw EPrintError(QStringLiteral("The printer %1 is not available.").arg(name));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw EPrintError(QStringLiteral("Printing on %1 could not start.").arg(info.printerName()));
+        throw EPrintError(QStringLiteral("Printing on %1 could not start.").arg(name));
     const QRectF printable(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0 && !printer.newPage()) {
             painter.end();
-            throw EPrintError(QStringLiteral("Printing on %1 stopped at page %2.")
-                                  .arg(info.printerName())
-                                  .arg(i + 1));
+            throw EPrintError(
+                QStringLiteral("Printing on %1 stopped at page %2.").arg(name).arg(i + 1));
         }
         PagePainter::drawScaled(painter, pages[i], laidOutOn.printable.size(), printable);
     }
     if (!painter.end())
-        throw EPrintError(QStringLiteral("The print job for %1 failed.").arg(info.printerName()));
+        throw EPrintError(QStringLiteral("The print job for %1 failed.").arg(name));
 }

@@ -129,7 +129,8 @@ private slots:
             expected << joined(row);
         QCOMPARE(detailLines(pages), expected);
         QCOMPARE(pages[0].lines(BodyTop, BodyTop + 24).value(0),
-                 QStringLiteral("Loan/Fees|IR|$0.00|$1,000.00|$2,000.00|$3,000.00|$4,000.00|$5,000.00"));
+                 QStringLiteral("Loan/Fees|IR|$0.00|$1,000.00|$2,000.00|$3,000.00|$4,000.00|"
+                                "$5,000.00"));
         QCOMPARE(pages[0].outlines(), 12 * 8);
         QCOMPARE(source.rowCountCalls, 13); // the row count is read on every call
     }
@@ -175,7 +176,8 @@ private slots:
         QCOMPARE(detailLines(laidOut), expected);
         for (const PageContent& page : laidOut) {
             QVERIFY(page.find(QStringLiteral("Loan Amount:")));
-            QVERIFY(page.find(QStringLiteral("Please check with your own financial advisor before")));
+            QVERIFY(page.find(
+                QStringLiteral("Please check with your own financial advisor before")));
         }
         QCOMPARE(laidOut.count(), pages);
         QVERIFY(laidOut[0].find(QStringLiteral("Chart of Annual Percentage Rates")));
@@ -244,10 +246,12 @@ private slots:
     void footerCarriesThePrintTime()
     {
         const PageContent page = layOut().value(0);
-        const QString today = Regional::locale().toString(QDate::currentDate(), QLocale::ShortFormat);
-        const auto printed = std::find_if(page.texts.begin(), page.texts.end(), [](const DrawnText& t) {
-            return t.text.startsWith(QLatin1String("Printed at "));
-        });
+        const QString today =
+            Regional::locale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const auto printed =
+            std::find_if(page.texts.begin(), page.texts.end(), [](const DrawnText& t) {
+                return t.text.startsWith(QLatin1String("Printed at "));
+            });
         QVERIFY(printed != page.texts.end());
         QVERIFY2(printed->text.startsWith(QStringLiteral("Printed at %1 ").arg(today)),
                  qPrintable(printed->text));

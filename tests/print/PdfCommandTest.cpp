@@ -90,7 +90,8 @@ private slots:
         if (!artifacts.isEmpty() && !tool("pdftoppm").isEmpty()) {
             QFile::remove(artifacts + "/pdf-chart.png");
             QFile::copy(file, artifacts + "/pdf-chart.pdf");
-            run(tool("pdftoppm"), {"-r", "100", "-png", "-singlefile", file, artifacts + "/pdf-chart"});
+            run(tool("pdftoppm"),
+                {"-r", "100", "-png", "-singlefile", file, artifacts + "/pdf-chart"});
             QVERIFY(QFile::exists(artifacts + "/pdf-chart.png"));
         }
     }
@@ -98,7 +99,8 @@ private slots:
     void headerShowsTheArgumentsAsTheTableUsedThem()
     {
         const QString file = dir.filePath("header.pdf");
-        const Run result = table({"--pdf", file, "--loan", "100000.5", "--rate", "8", "--years", "0"});
+        const Run result =
+            table({"--pdf", file, "--loan", "100000.5", "--rate", "8", "--years", "0"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.err.contains("The number of years must be greater than 0."));
         QVERIFY(pdfLines(file).contains("Loan Amount: $100000.5 Interest Rate: 8% Term: 30 years"));

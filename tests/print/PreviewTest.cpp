@@ -406,9 +406,8 @@ private slots:
             QCOMPARE(QColor(page.pixel(sheet)), QColor(Qt::white));
             int dark = 0;
             // The title's middle: 96 layout units down the paper, past the 10-pixel desk margin.
-            const int titleY = preview->QRPreview1->widget()
-                                   ->mapTo(preview, QPoint(0, 10 + 96 * preview->QRPreview1->Zoom() / 100))
-                                   .y();
+            const int down = 10 + 96 * preview->QRPreview1->Zoom() / 100;
+            const int titleY = preview->QRPreview1->widget()->mapTo(preview, QPoint(0, down)).y();
             for (int x = 0; x < page.width(); ++x)
                 dark += QColor(page.pixel(x, titleY)).lightness() < 100;
             QVERIFY2(dark > 50, qPrintable(QString::number(dark)));
