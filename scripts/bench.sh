@@ -4,7 +4,7 @@ set -euo pipefail
 build=${1:-build}
 export QT_QPA_PLATFORM=offscreen LANG=en_US.UTF-8
 for b in "$build"/bench/*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   "$b"
 done
