@@ -80,8 +80,14 @@ Options parseOptions(const QStringList& arguments)
             options.loanStepIndex = stepIndex(name, next());
         else if (name == QLatin1String("--fee-step"))
             options.feeStepIndex = stepIndex(name, next());
-        else if (name == QLatin1String("--format"))
+        else if (name == QLatin1String("--format")) {
             options.format = format(next());
+            options.formatGiven = true;
+        } else if (name == QLatin1String("--pdf")) {
+            options.pdf = next();
+            if (options.pdf.isEmpty())
+                throw UsageError{QStringLiteral("--pdf needs a file name")};
+        }
         else if (name == QLatin1String("--locale"))
             options.locale = next();
         else
@@ -89,6 +95,9 @@ Options parseOptions(const QStringList& arguments)
     }
     if (options.audit && options.format == Options::Format::Csv)
         throw UsageError{QStringLiteral("--audit goes with --format text or json, not csv")};
+    if (!options.pdf.isEmpty() && (options.formatGiven || options.audit))
+        throw UsageError{
+            QStringLiteral("--pdf writes the chart only; it takes no --format or --audit")};
     return options;
 }
 
@@ -97,7 +106,7 @@ QString usageText()
     return QStringLiteral(
         "Usage: corvalen-table [--loan AMOUNT] [--rate PERCENT] [--years N]\n"
         "                      [--fee CATEGORY=AMOUNT ...] [--loan-step AMOUNT] [--fee-step AMOUNT]\n"
-        "                      [--format text|csv|json] [--locale NAME] [--audit]\n"
+        "                      [--format text|csv|json] [--locale NAME] [--audit] [--pdf FILE]\n"
         "                      [--help] [--version]\n"
         "\n"
         "Prints the 12 x 8 APR table of a loan whose closing fees are financed.\n"
@@ -106,6 +115,7 @@ QString usageText()
         "                flood-check, tax-servicing, other.\n"
         "Steps: 100, 250, 500, 1000, 2000, 2500, 3000, 4000, 5000.\n"
         "--audit adds the exact APR of every cell and flags cells more than 0.125 points off.\n"
+        "--pdf FILE writes the printed chart of the table to FILE as a one-page PDF instead.\n"
         "Numbers are read in the regional settings (--locale, e.g. de_DE; default: system).\n"
-        "Exit status: 0 done, 1 math or conversion error, 2 usage error.\n");
+        "Exit status: 0 done, 1 math or conversion error, 2 usage error, 3 PDF not written.\n");
 }

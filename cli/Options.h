@@ -17,6 +17,8 @@ struct Options {
     int loanStepIndex = 3;
     int feeStepIndex = 3;
     Format format = Format::Text;
+    bool formatGiven = false;
+    QString pdf; // --pdf: the chart goes to this file instead of the table to stdout
     QString locale;
     bool audit = false;
     bool help = false;

@@ -4,10 +4,11 @@ set -euo pipefail
 build=${1:-build}
 export QT_QPA_PLATFORM=offscreen LANG=en_US.UTF-8
 for b in "$build"/bench/*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   [ "$(basename "$b")" = minimal_table ] && continue
   echo "== $(basename "$b")"
   "$b"
 done
-[ -x "$build/bench/minimal_table" ] && [ -x "$build/bin/corvalen" ] && "$(dirname "$0")/bench-startup.sh" "$build"
-exit 0
+if [ -x "$build/bench/minimal_table" ] && [ -x "$build/bin/corvalen" ]; then
+  "$(dirname "$0")/bench-startup.sh" "$build"
+fi

@@ -1,0 +1,82 @@
+// The print command's main costs: laying the chart out into pages, the whole road from the
+// print command to the preview window painted, and writing the chart as a PDF.
+#include "AprTable.h"
+#include "ChartPdf.h"
+#include "GridChartSource.h"
+#include "PageGeometry.h"
+#include "Preview.h"
+#include "QRPrinter.h"
+#include "Qrchart.h"
+#include "QuickReport.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Chart {
+    AprTable::Grid grid;
+    AprTable::Values inputs;
+    GridChartSource source{grid, inputs.loanValue, inputs.rateValue, inputs.termValue};
+    TQRPaymentChart chart;
+    Chart()
+    {
+        AprTable::build(inputs, grid);
+        chart.setSource(&source);
+    }
+};
+
+void LayOutChart(benchmark::State& state)
+{
+    Chart c;
+    const PageGeometry letter = PageGeometry::fromLayout(
+        PageGeometry::fallbackLayout(QLocale(QLocale::English, QLocale::UnitedStates)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(c.chart.Rep->layOut(letter));
+}
+BENCHMARK(LayOutChart)->Unit(benchmark::kMillisecond);
+
+// Print command to preview shown and painted, then closed; asks the print system for the
+// default printer's page as the real command does.
+void PrintCommandToPreviewShown(benchmark::State& state)
+{
+    Chart c;
+    TFmPreview preview;
+    QRPrinter().OnPreview = [&] {
+        preview.show();
+        QCoreApplication::processEvents();
+        preview.repaint();
+        state.PauseTiming();
+        preview.close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    };
+    for (auto _ : state)
+        c.chart.PrintPreview();
+    QRPrinter().OnPreview = nullptr;
+}
+BENCHMARK(PrintCommandToPreviewShown)->Unit(benchmark::kMillisecond);
+
+void WriteChartPdf(benchmark::State& state)
+{
+    Chart c;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("chart.pdf"));
+    for (auto _ : state)
+        ChartPdf::write(file, c.source);
+}
+BENCHMARK(WriteChartPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
