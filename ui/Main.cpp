@@ -8,6 +8,9 @@
 #include "FormTable.h"
 #include "Messages.h"
 #include "NumLock.h"
+#include "Preview.h"
+#include "QRPrinter.h"
+#include "Qrchart.h"
 #include "RadioGroup.h"
 #include "StringAlignGrid.h"
 #include "ToolTipStyle.h"
@@ -23,6 +26,8 @@
 #include <memory>
 
 int TableCalculated = 0;
+TFmPreview* FmPreview = nullptr;
+TQRPaymentChart* QRPaymentChart = nullptr;
 
 const QString TfrmMain::TooLargeMessage = QStringLiteral(
     "The results of this calculation will be\n\rtoo large for your system to calculate.\n\r\n\r"
@@ -70,6 +75,8 @@ void TfrmMain::connectEvents()
     wire(btnAgree, &QAbstractButton::clicked, &TfrmMain::btnAgreeClick);
     wire(btnHelp, &QAbstractButton::clicked, &TfrmMain::btnHelpClick);
     wire(mnuPopAbout, &QAction::triggered, &TfrmMain::btnHelpClick);
+    wire(btnPrint, &QAbstractButton::clicked, &TfrmMain::btnPrintClick);
+    wire(mnuPopPrint, &QAction::triggered, &TfrmMain::btnPrintClick);
     wire(btnExit, &QAbstractButton::clicked, &TfrmMain::btnExitClick);
     wire(mnuPopExit, &QAction::triggered, &TfrmMain::btnExitClick);
     lblTitle->installEventFilter(this);
@@ -88,6 +95,7 @@ void TfrmMain::FormCreate()
         if (state == Qt::ApplicationActive)
             ApplicationActivate();
     });
+    QRPrinter().OnPreview = [this] { MyPreview(); };
     TToolTipStyle::install();
     grdAPR->setColumnWidths(69);
     writePlaceholders();
@@ -228,4 +236,17 @@ void TfrmMain::btnAgreeClick(QObject*)
 void TfrmMain::CalcAPRTable(QObject* Sender)
 {
     FormTable(*this).run(Sender);
+}
+
+void TfrmMain::btnPrintClick(QObject* Sender)
+{
+    // The header shows the fields as they stand, so the table is built from them first.
+    CalcAPRTable(Sender);
+    QRPaymentChart->setSource(&m_chartSource);
+    QRPaymentChart->PrintPreview();
+}
+
+void TfrmMain::MyPreview()
+{
+    FmPreview->exec();
 }

@@ -1,12 +1,20 @@
 #pragma once
 
+#include "FormChartSource.h"
 #include "MainForm.h"
 
 #include <QWidget>
 #include <exception>
 
+class TFmPreview;
+class TQRPaymentChart;
+
 // Set to 1 by the first complete table build, read when the disclaimer is acknowledged.
 extern int TableCalculated;
+
+// The print preview window and the chart, created hidden after the main window at start-up.
+extern TFmPreview* FmPreview;
+extern TQRPaymentChart* QRPaymentChart;
 
 // The main window: inputs, step choices, the APR grid, the fee and disclaimer panels.
 class TfrmMain : public QWidget, public MainForm {
@@ -28,6 +36,8 @@ public:
     void btnCloseFixedFeesClick(QObject* Sender);
     void btnDisclaimClick(QObject* Sender);
     void btnAgreeClick(QObject* Sender);
+    void btnPrintClick(QObject* Sender);
+    void MyPreview();
 
     static const QString TooLargeMessage;
     static const QString UnidentifiedMessage;
@@ -45,4 +55,6 @@ private:
     template <typename Signal, typename Sender>
     void wire(Sender* sender, Signal signal, void (TfrmMain::*handler)(QObject*));
     void writePlaceholders();
+
+    FormChartSource m_chartSource{*this};
 };

@@ -2,6 +2,8 @@
 
 #include "Application.h"
 #include "Main.h"
+#include "Preview.h"
+#include "Qrchart.h"
 
 #include <QScreen>
 
@@ -14,6 +16,10 @@ int runCorvalen(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brindlemoor.Corvalen"));
 
     TfrmMain frmMain;
+    TFmPreview preview;
+    TQRPaymentChart chart;
+    FmPreview = &preview;
+    QRPaymentChart = &chart;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize outer(572, 412);
         frmMain.move(screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));

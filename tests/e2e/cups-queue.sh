@@ -6,6 +6,7 @@
 #   cups-queue.sh stop        undo what start did: queue, default, and the cupsd it started
 #   cups-queue.sh outdir      the directory cups-pdf writes this user's jobs to
 #   cups-queue.sh wait [SEC]  wait until the queue has no unfinished jobs (default 60 s)
+#   cups-queue.sh pdf MARKER  the PDF cups-pdf wrote after the file MARKER was made (waits 10 s)
 #
 # Start and stop keep their notes in $CORVALEN_CUPS_STATE (default /tmp/corvalen-cups-queue).
 # Exit 77 means the machine cannot host the queue (not root, or CUPS/cups-pdf missing).
@@ -127,10 +128,23 @@ wait_jobs() {
   return 1
 }
 
+newest_pdf() {
+  local marker=$1 out pdf
+  out=$(outdir)
+  for _ in $(seq 1 100); do
+    pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$marker" 2>/dev/null | head -1)
+    [ -n "$pdf" ] && { echo "$pdf"; return 0; }
+    sleep 0.1
+  done
+  say "no PDF in $out newer than $marker"
+  return 1
+}
+
 case "${1:-}" in
 start) start ;;
 stop) stop ;;
 outdir) outdir ;;
 wait) wait_jobs "${2:-60}" ;;
-*) echo "usage: $0 start|stop|outdir|wait [SECONDS]" >&2; exit 2 ;;
+pdf) newest_pdf "$2" ;;
+*) echo "usage: $0 start|stop|outdir|wait [SECONDS]|pdf MARKER" >&2; exit 2 ;;
 esac

@@ -10,6 +10,10 @@ MainWindowFixture::MainWindowFixture()
     Messages::setPresenter([this](const QString& text) { m_messages << text; });
     TableCalculated = 0;
     m_window = std::make_unique<TfrmMain>();
+    m_preview = std::make_unique<TFmPreview>();
+    m_chart = std::make_unique<TQRPaymentChart>();
+    FmPreview = m_preview.get();
+    QRPaymentChart = m_chart.get();
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -24,6 +28,8 @@ MainWindowFixture::~MainWindowFixture()
         modal->close();
     }
     Messages::setPresenter({});
+    FmPreview = nullptr;
+    QRPaymentChart = nullptr;
 }
 
 void MainWindowFixture::tab()

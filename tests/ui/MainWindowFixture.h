@@ -2,6 +2,8 @@
 
 #include "Main.h"
 #include "Messages.h"
+#include "Preview.h"
+#include "Qrchart.h"
 
 #include <QStringList>
 #include <QTest>
@@ -28,5 +30,7 @@ public:
 
 private:
     std::unique_ptr<TfrmMain> m_window;
+    std::unique_ptr<TFmPreview> m_preview;
+    std::unique_ptr<TQRPaymentChart> m_chart;
     QStringList m_messages;
 };

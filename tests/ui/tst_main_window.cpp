@@ -6,6 +6,8 @@
 #include "Main.h"
 #include "MainWindowFixture.h"
 #include "NumLock.h"
+#include "Preview.h"
+#include "QRPrinter.h"
 #include "RadioGroup.h"
 #include "StringAlignGrid.h"
 #include "UrlLabel.h"
@@ -69,6 +71,8 @@ private slots:
     void theFocusReturnsToTheLoanFieldAfterAModalWindowCloses();
     void errorsAreShownInARealInformationBox();
     void everyControlHasAnAccessibleName();
+    void printingRebuildsTheTableFromTheFieldsAsTheyStand();
+    void aPrintWhoseRebuildFailsShowsTheErrorAndNoPreview();
     void numLockIsLeftAloneWithoutX11();
     void theWindowLooksFinished();
 };
@@ -115,7 +119,8 @@ void MainWindowTest::leavingTheLoanFieldBuildsTheFirstTable()
     QVERIFY(w.btnPrint->isEnabled());
     QVERIFY(w.mnuPopPrint->isEnabled());
     QCOMPARE(TableCalculated, 1);
-    QCOMPARE(QApplication::focusWidget(), w.edtInterest);
+    QApplication::setActiveWindow(&w);
+    QTRY_COMPARE(QApplication::focusWidget(), w.edtLoan);
     QVERIFY(f.messages().isEmpty());
 }
 
@@ -358,6 +363,36 @@ void MainWindowTest::everyControlHasAnAccessibleName()
         {w.btnAgree, "I Agree"},        {w.UrlLabel1, "https://www.brindlemoor.example/"}};
     for (const auto& [widget, name] : names)
         QCOMPARE(widget->accessibleName(), name);
+}
+
+void MainWindowTest::printingRebuildsTheTableFromTheFieldsAsTheyStand()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.window();
+    w.CalcAPRTable(w.edtLoan);
+    w.edtInterest->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.edtInterest, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.edtInterest, QStringLiteral("7.5"));
+    MainWindowFixture::whileModal([&] { QTest::mouseClick(w.btnPrint, Qt::LeftButton); }, [&](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("FmPreview"));
+        QCOMPARE(f.cell(1, 6), QStringLiteral(" 7.500%"));
+        compareGrid(f, expectedTable(100000, 7.5, 30));
+    });
+    QApplication::setActiveWindow(&w);
+    QTRY_COMPARE(QApplication::focusWidget(), w.edtLoan);
+    QVERIFY(f.messages().isEmpty());
+}
+
+void MainWindowTest::aPrintWhoseRebuildFailsShowsTheErrorAndNoPreview()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.window();
+    w.CalcAPRTable(w.edtLoan);
+    w.edtLoan->setValue(3000);
+    QTest::mouseClick(w.btnPrint, Qt::LeftButton);
+    QCOMPARE(f.messages(), QStringList{TfrmMain::TooLargeMessage});
+    QVERIFY(!FmPreview->isVisible());
+    QVERIFY(QRPrinter().isIdle());
 }
 
 void MainWindowTest::numLockIsLeftAloneWithoutX11()
