@@ -1,4 +1,5 @@
 #include "Preview.h"
+#include "Look.h"
 
 #include "BusyCursor.h"
 #include "DesktopGeometry.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr int ArrowStep = 50;
-const QColor Silver(192, 192, 192);
 
 TExplorerButton* explorerButton(QWidget* parent, const char* name, const QString& caption,
                                 const QString& accessibleName, const QString& glyph,
@@ -51,12 +51,8 @@ TFmPreview::TFmPreview(QWidget* parent)
 {
     setObjectName(QStringLiteral("FmPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    setFont(font);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, Silver);
-    setPalette(silver);
+    setFont(Look::arial(12));
+    Look::paint(this, QPalette::Window, Look::Silver);
     setAutoFillBackground(true);
 
     createToolBar();

@@ -1,4 +1,5 @@
 #include "About.h"
+#include "Look.h"
 
 #include "ExplorerButton.h"
 #include "UrlLabel.h"
@@ -18,17 +19,8 @@ const QString kMakerWebAddress = QStringLiteral("https://www.brindlemoor.example
 // The address as people read and type it; the link itself opens the full address above.
 const QString kMakerWebCaption = QStringLiteral("www.brindlemoor.example");
 
-const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kMaroon(0x80, 0x00, 0x00);
 const QColor kGrey(0x80, 0x80, 0x80);
-
-QFont arial(int pixelSize, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // Stands in for "MS Sans Serif": the desktop's own interface face.
 QFont desktopSans(int pixelSize)
@@ -49,13 +41,6 @@ QPixmap renderSvg(const QString& resource, const QSize& size, qreal ratio)
     return pixmap;
 }
 
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
@@ -64,10 +49,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Compliments of Brindlemoor Software"));
     setFixedSize(412, 269);
-    setFont(arial(13));
-    setColour(this, QPalette::Window, kSilver);
-    setColour(this, QPalette::Button, kSilver);
-    setColour(this, QPalette::WindowText, Qt::black);
+    setFont(Look::arial(13));
+    Look::paint(this, QPalette::Window, Look::Silver);
+    Look::paint(this, QPalette::Button, Look::Silver);
+    Look::paint(this, QPalette::WindowText, Qt::black);
     setAutoFillBackground(true);
 
     addPicture("Image3", this, 5, 12, QStringLiteral(":/pictures/wordmark.svg"), QSize(23, 170));
@@ -86,9 +71,9 @@ TAboutBox::TAboutBox(QWidget* parent)
     m_panel->setPalette(panelPalette);
     m_panel->setAutoFillBackground(true);
 
-    const QFont small = arial(11);
+    const QFont small = Look::arial(11);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    addLabel("Label8", 7, 6, 146, QStringLiteral("Brindlemoor Software"), arial(13, true),
+    addLabel("Label8", 7, 6, 146, QStringLiteral("Brindlemoor Software"), Look::arial(13, true),
              Qt::AlignHCenter | Qt::AlignVCenter);
     addLabel("Label9", 12, 23, 181, QStringLiteral("27 Quarry Row, Eldham, VT 05099"), small,
              Qt::AlignLeft | Qt::AlignVCenter);
@@ -96,7 +81,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     auto* rule = new QFrame(m_panel);
     rule->setObjectName(QStringLiteral("Shape1"));
     rule->setGeometry(11, 43, 346, 2);
-    setColour(rule, QPalette::Window, kMaroon);
+    Look::paint(rule, QPalette::Window, kMaroon);
     rule->setAutoFillBackground(true);
 
     addLabel("Label4", 11, 52, 345,
@@ -134,13 +119,13 @@ TAboutBox::TAboutBox(QWidget* parent)
     QLabel* rights = addLabel("Label2", 57, 206, 299,
                               QStringLiteral("Copyright \u00A9 2026 Brindlemoor Software. All rights reserved."),
                               small, Qt::AlignLeft | Qt::AlignVCenter);
-    setColour(rights, QPalette::WindowText, kGrey);
+    Look::paint(rights, QPalette::WindowText, kGrey);
 
     m_closeButton = new TExplorerButton(this);
     m_closeButton->setObjectName(QStringLiteral("BtnClose"));
     m_closeButton->setGeometry(111, 238, 216, 29);
     m_closeButton->setGlyph(QStringLiteral(":/glyphs/cross.svg"), QSize(18, 18));
-    m_closeButton->setFont(arial(12));
+    m_closeButton->setFont(Look::arial(12));
     connect(m_closeButton, &TExplorerButton::clicked, this, &TAboutBox::BtnCloseClick);
 }
 
@@ -157,7 +142,7 @@ QLabel* TAboutBox::addLabel(const char* name, int left, int top, int width, cons
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->setAlignment(alignment);
-    setColour(label, QPalette::WindowText, Qt::black);
+    Look::paint(label, QPalette::WindowText, Qt::black);
     label->setGeometry(left, top, width, QFontMetrics(font).height() + 1);
     return label;
 }

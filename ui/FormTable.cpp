@@ -1,6 +1,7 @@
 #include "FormTable.h"
 
 #include "FnpNumericEdit.h"
+#include "Look.h"
 #include "Main.h"
 #include "MainForm.h"
 #include "Messages.h"
@@ -10,10 +11,6 @@
 
 #include <QAction>
 #include <QFrame>
-
-namespace {
-const QColor Yellow(0xFF, 0xFF, 0x00);
-}
 
 FormTable::FormTable(MainForm& form)
     : m_form(form)
@@ -91,8 +88,8 @@ void FormTable::emptyUnwritten()
 void FormTable::finish(QObject* sender)
 {
     m_form.grdAPR->setCurrentCell(6, 1);
-    m_form.grdAPR->setColorCol(1, Yellow);
-    m_form.grdAPR->setColorRow(6, Yellow);
+    m_form.grdAPR->setColorCol(1, Look::Yellow);
+    m_form.grdAPR->setColorRow(6, Look::Yellow);
     m_form.btnPrint->setEnabled(true);
     TableCalculated = 1;
     m_form.mnuPopPrint->setEnabled(true);

@@ -5,6 +5,7 @@
 #include "CalcErrors.h"
 #include "ExplorerButton.h"
 #include "FnpNumericEdit.h"
+#include "Look.h"
 #include "FormTable.h"
 #include "Messages.h"
 #include "NumLock.h"
@@ -37,7 +38,6 @@ const QString TfrmMain::YearsRangeMessage = QStringLiteral("The number of years 
 const QString TfrmMain::YearsPositiveMessage = QStringLiteral("The number of years must be greater than 0.");
 
 namespace {
-const QColor Yellow(0xFF, 0xFF, 0x00);
 constexpr int RateColumn = 1;
 constexpr int BaseRow = 6;
 } // namespace
@@ -86,8 +86,8 @@ void TfrmMain::FormCreate()
 {
     TableCalculated = 0;
     grdAPR->setCurrentCell(BaseRow, RateColumn);
-    grdAPR->setColorCol(RateColumn, Yellow);
-    grdAPR->setColorRow(BaseRow, Yellow);
+    grdAPR->setColorCol(RateColumn, Look::Yellow);
+    grdAPR->setColorRow(BaseRow, Look::Yellow);
     TApplication::setExceptionHook([this](QObject* sender, std::exception_ptr error) {
         AppOnException(sender, error);
     });

@@ -2,6 +2,7 @@
 
 #include "ExplorerButton.h"
 #include "FnpNumericEdit.h"
+#include "Look.h"
 #include "RadioGroup.h"
 #include "StringAlignGrid.h"
 #include "UrlLabel.h"
@@ -20,23 +21,10 @@ const QStringList MainForm::FeeSteps = {"100",  "250",  "500",  "1000", "2000",
 
 namespace {
 
-const QColor Silver(0xC0, 0xC0, 0xC0);
-const QColor Yellow(0xFF, 0xFF, 0x00);
-
-QFont arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
+using Look::arial;
+using Look::paint;
+using Look::Silver;
+using Look::Yellow;
 
 QFrame* panel(QWidget* parent, const char* name, const QRect& geometry, bool raised, const QColor& color)
 {

@@ -7,6 +7,7 @@
 #include "QRPrinter.h"
 #include "Qrchart.h"
 #include "ExplorerButton.h"
+#include "HookedApplication.h"
 
 #include <QApplication>
 #include <QPrinterInfo>
@@ -14,25 +15,6 @@
 #include <QTimer>
 #include <exception>
 
-namespace {
-
-// Errors of event handlers end here, as they do at the application's exception hook.
-class HookedApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& e) {
-            error = QString::fromLocal8Bit(e.what());
-            return false;
-        }
-    }
-    QString error;
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -58,8 +40,8 @@ int main(int argc, char* argv[])
     };
     out << "default printer: " << QPrinterInfo::defaultPrinter().printerName() << '\n';
     chart.PrintPreview();
-    if (!app.error.isEmpty()) {
-        err << "corvalen-print-chart: printing failed: " << app.error << '\n';
+    if (!app.errors.isEmpty()) {
+        err << "corvalen-print-chart: printing failed: " << app.errors.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
     out << "printed, preview closed: " << (closed ? "yes" : "no") << '\n';

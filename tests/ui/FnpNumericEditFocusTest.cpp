@@ -1,6 +1,6 @@
 #include "CalcErrors.h"
 #include "FnpNumericEdit.h"
-#include "ModalWatch.h"
+#include "UnexpectedModalGuard.h"
 #include "Regional.h"
 
 #include <QMenu>
@@ -36,7 +36,7 @@ private:
     QString events() const { return m_events.join(QLatin1Char(' ')); }
     void showModalBox();
 
-    std::unique_ptr<ModalWatch> m_watch;
+    std::unique_ptr<UnexpectedModalGuard> m_watch;
     std::unique_ptr<QWidget> m_window;
     TFnpNumericEdit* m_first = nullptr;
     TFnpNumericEdit* m_second = nullptr;
@@ -72,7 +72,7 @@ void FnpNumericEditFocusTest::initTestCase()
 
 void FnpNumericEditFocusTest::init()
 {
-    m_watch = std::make_unique<ModalWatch>();
+    m_watch = std::make_unique<UnexpectedModalGuard>();
     m_window = std::make_unique<QWidget>();
     m_window->resize(200, 100);
     m_first = addField(QStringLiteral("first"), 20);
@@ -88,19 +88,19 @@ void FnpNumericEditFocusTest::init()
 void FnpNumericEditFocusTest::cleanup()
 {
     m_window.reset();
-    const QStringList unexpected = m_watch->unexpected();
+    const QString unexpected = m_watch->unexpected();
     m_watch.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void FnpNumericEditFocusTest::showModalBox()
 {
-    m_watch->setExpected(true);
+    m_watch->expectAny(true);
     QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("Notice"),
                     QMessageBox::Ok, m_window.get());
     QTimer::singleShot(100, &box, &QMessageBox::accept);
     box.exec();
-    m_watch->setExpected(false);
+    m_watch->expectAny(false);
     // A window manager gives the activation back to the window under the box; offscreen does not.
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -1,6 +1,6 @@
 #include "CalcErrors.h"
 #include "FnpNumericEdit.h"
-#include "ModalWatch.h"
+#include "UnexpectedModalGuard.h"
 #include "Regional.h"
 
 #include <QAccessible>
@@ -28,7 +28,7 @@ private slots:
     void fieldFollowsTheRegionalDecimalSeparator();
 
 private:
-    std::unique_ptr<ModalWatch> m_watch;
+    std::unique_ptr<UnexpectedModalGuard> m_watch;
     std::unique_ptr<QWidget> m_window;
     TFnpNumericEdit* m_field = nullptr;
 };
@@ -40,7 +40,7 @@ void FnpNumericEditPropertiesTest::initTestCase()
 
 void FnpNumericEditPropertiesTest::init()
 {
-    m_watch = std::make_unique<ModalWatch>();
+    m_watch = std::make_unique<UnexpectedModalGuard>();
     m_window = std::make_unique<QWidget>();
     m_window->resize(240, 80);
     m_field = new TFnpNumericEdit(m_window.get());
@@ -55,9 +55,9 @@ void FnpNumericEditPropertiesTest::cleanup()
 {
     Regional::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     m_window.reset();
-    const QStringList unexpected = m_watch->unexpected();
+    const QString unexpected = m_watch->unexpected();
     m_watch.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void FnpNumericEditPropertiesTest::aNewFieldIsSeventyThreeWideAndShowsZero()

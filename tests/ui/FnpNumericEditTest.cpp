@@ -1,6 +1,6 @@
 #include "CalcErrors.h"
 #include "FnpNumericEdit.h"
-#include "ModalWatch.h"
+#include "UnexpectedModalGuard.h"
 #include "Regional.h"
 
 #include <QClipboard>
@@ -33,7 +33,7 @@ private slots:
 private:
     void placeSelection(int start, int length);
 
-    std::unique_ptr<ModalWatch> m_watch;
+    std::unique_ptr<UnexpectedModalGuard> m_watch;
     std::unique_ptr<QWidget> m_window;
     TFnpNumericEdit* m_field = nullptr;
 };
@@ -74,7 +74,7 @@ void FnpNumericEditTest::initTestCase()
 
 void FnpNumericEditTest::init()
 {
-    m_watch = std::make_unique<ModalWatch>();
+    m_watch = std::make_unique<UnexpectedModalGuard>();
     m_window = std::make_unique<QWidget>();
     m_window->resize(240, 80);
     m_field = new TFnpNumericEdit(m_window.get());
@@ -90,9 +90,9 @@ void FnpNumericEditTest::init()
 void FnpNumericEditTest::cleanup()
 {
     m_window.reset();
-    const QStringList unexpected = m_watch->unexpected();
+    const QString unexpected = m_watch->unexpected();
     m_watch.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void FnpNumericEditTest::placeSelection(int start, int length)

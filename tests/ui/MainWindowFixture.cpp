@@ -4,6 +4,11 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <utility>
+
+namespace {
+QString lastUnexpected;
+}
 
 MainWindowFixture::MainWindowFixture()
 {
@@ -23,10 +28,7 @@ MainWindowFixture::MainWindowFixture()
 
 MainWindowFixture::~MainWindowFixture()
 {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        qWarning("an unexpected modal window was left open: %s", qPrintable(modal->objectName()));
-        modal->close();
-    }
+    lastUnexpected = m_guard.unexpected();
     Messages::setPresenter({});
     FmPreview = nullptr;
     QRPaymentChart = nullptr;
@@ -45,9 +47,15 @@ void MainWindowFixture::enter(QWidget* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
+QString MainWindowFixture::takeUnexpectedModals()
+{
+    return std::exchange(lastUnexpected, QString());
+}
+
 void MainWindowFixture::whileModal(const std::function<void()>& action,
                                    const std::function<void(QWidget*)>& inspect)
 {
+    m_guard.expectAny(true);
     bool seen = false;
     QTimer poll;
     poll.setInterval(10);
@@ -63,6 +71,7 @@ void MainWindowFixture::whileModal(const std::function<void()>& action,
     poll.start();
     action();
     poll.stop();
+    m_guard.expectAny(false);
     QVERIFY2(seen, "no modal window was shown");
 }
 

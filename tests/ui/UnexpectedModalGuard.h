@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -18,20 +19,24 @@ public:
     }
 
     void expect(QWidget* window) { m_expected = window; }
+    // While set, any modal window is the test's own and is left alone.
+    void expectAny(bool any) { m_any = any; }
     QString unexpected() const { return m_unexpected; }
 
 private:
     void check()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_expected)
+        if (!modal || modal == m_expected || m_any)
             return;
-        m_unexpected = modal->metaObject()->className() + QStringLiteral(" \"")
-            + modal->windowTitle() + QLatin1Char('"');
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        m_unexpected += modal->metaObject()->className() + QStringLiteral(" \"")
+            + modal->windowTitle() + QStringLiteral("\" ") + (box ? box->text() : QString());
         modal->close();
     }
 
     QTimer m_timer;
     QPointer<QWidget> m_expected;
+    bool m_any = false;
     QString m_unexpected;
 };

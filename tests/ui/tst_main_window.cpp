@@ -53,6 +53,12 @@ void clickCell(TStringAlignGrid* grid, int column, int row)
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup()
+    {
+        const QString unexpected = MainWindowFixture::takeUnexpectedModals();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
+
     void startUpShowsThePlaceholderTableWithPrintingDisabled();
     void leavingTheLoanFieldBuildsTheFirstTable();
     void clickingAnyGridCellRebuildsAndSelectsTheBaseCell();
@@ -306,7 +312,7 @@ void MainWindowTest::theAboutBoxIsCentredOverTheMainWindow()
     w.setGeometry(mainWindow);
     QCoreApplication::processEvents();
     const QRect outer = w.frameGeometry();
-    MainWindowFixture::whileModal([&] { QTest::mouseClick(w.btnHelp, Qt::LeftButton); }, [&](QWidget* box) {
+    f.whileModal([&] { QTest::mouseClick(w.btnHelp, Qt::LeftButton); }, [&](QWidget* box) {
         QCOMPARE(box->objectName(), QStringLiteral("AboutBox"));
         const QRect about = box->frameGeometry();
         QCOMPARE(about.left(), outer.left() + (outer.width() - about.width()) / 2);
@@ -322,7 +328,7 @@ void MainWindowTest::theFocusReturnsToTheLoanFieldAfterAModalWindowCloses()
     MainWindowFixture f;
     TfrmMain& w = f.window();
     w.edtTerm->setFocus(Qt::OtherFocusReason);
-    MainWindowFixture::whileModal([&] { w.btnHelpClick(w.btnHelp); }, [](QWidget*) {});
+    f.whileModal([&] { w.btnHelpClick(w.btnHelp); }, [](QWidget*) {});
     QApplication::setActiveWindow(&w);
     QTRY_COMPARE(QApplication::focusWidget(), w.edtLoan);
 }
@@ -332,7 +338,7 @@ void MainWindowTest::errorsAreShownInARealInformationBox()
     MainWindowFixture f;
     TfrmMain& w = f.window();
     Messages::setPresenter({});
-    MainWindowFixture::whileModal(
+    f.whileModal(
         [&] { TApplication::guard(&w, [] { throw EMathError::zeroDivide(); }); },
         [](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -372,7 +378,7 @@ void MainWindowTest::printingRebuildsTheTableFromTheFieldsAsTheyStand()
     w.edtInterest->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w.edtInterest, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(w.edtInterest, QStringLiteral("7.5"));
-    MainWindowFixture::whileModal([&] { QTest::mouseClick(w.btnPrint, Qt::LeftButton); }, [&](QWidget* modal) {
+    f.whileModal([&] { QTest::mouseClick(w.btnPrint, Qt::LeftButton); }, [&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QStringLiteral("FmPreview"));
         QCOMPARE(f.cell(1, 6), QStringLiteral(" 7.500%"));
         compareGrid(f, expectedTable(100000, 7.5, 30));
