@@ -8,6 +8,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   INSIDE_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$build" "$runs"
 fi
 export QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 # Milliseconds from launch until the window is mapped; prints "<ms> <peak RSS kB>".
 measure() {
@@ -15,10 +16,11 @@ measure() {
   local start end pid hwm
   start=$(date +%s%N)
   "$@" & pid=$!
-  xdotool search --sync --onlyvisible --name "$title" >/dev/null
+  # xdotool's own --sync polls only twice a second; a tight loop sees the window in time.
+  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.002; done
   end=$(date +%s%N)
   sleep 0.3
-  hwm=$(sed -n 's/VmHWM: *\([0-9]*\) kB/\1/p' /proc/$pid/status)
+  hwm=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' /proc/$pid/status)
   kill $pid; wait $pid 2>/dev/null || true
   echo "$(( (end - start) / 1000000 )) $hwm"
 }

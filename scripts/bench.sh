@@ -3,6 +3,7 @@
 set -euo pipefail
 build=${1:-build}
 export QT_QPA_PLATFORM=offscreen LANG=en_US.UTF-8
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 for b in "$build"/bench/*; do
   [ -f "$b" ] && [ -x "$b" ] || continue
   [ "$(basename "$b")" = minimal_table ] && continue
