@@ -12,6 +12,7 @@
 #include "StringAlignGrid.h"
 #include "UrlLabel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -368,6 +369,13 @@ void MainWindowTest::everyControlHasAnAccessibleName()
         {w.btnAgree, "I Agree"},        {w.UrlLabel1, "https://www.brindlemoor.example/"}};
     for (const auto& [widget, name] : names)
         QCOMPARE(widget->accessibleName(), name);
+
+    w.CalcAPRTable(w.edtLoan);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w.grdAPR);
+    QVERIFY(grid && grid->tableInterface());
+    QAccessibleInterface* cell = grid->tableInterface()->cellAt(6, 3);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral(" 8.860%"));
 }
 
 void MainWindowTest::printingRebuildsTheTableFromTheFieldsAsTheyStand()
