@@ -37,27 +37,6 @@ void LayOutChart(benchmark::State& state)
 }
 BENCHMARK(LayOutChart)->Unit(benchmark::kMillisecond);
 
-// Print command to preview shown and painted, then closed; asks the print system for the
-// default printer's page as the real command does.
-void PrintCommandToPreviewShown(benchmark::State& state)
-{
-    Chart c;
-    TFmPreview preview;
-    QRPrinter().OnPreview = [&] {
-        preview.show();
-        QCoreApplication::processEvents();
-        preview.repaint();
-        state.PauseTiming();
-        preview.close();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    };
-    for (auto _ : state)
-        c.chart.PrintPreview();
-    QRPrinter().OnPreview = nullptr;
-}
-BENCHMARK(PrintCommandToPreviewShown)->Unit(benchmark::kMillisecond);
-
 void WriteChartPdf(benchmark::State& state)
 {
     Chart c;

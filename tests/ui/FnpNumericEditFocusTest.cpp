@@ -77,9 +77,7 @@ void FnpNumericEditFocusTest::init()
     m_window->resize(200, 100);
     m_first = addField(QStringLiteral("first"), 20);
     m_second = addField(QStringLiteral("second"), 60);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
     m_first->setFocus();
     QVERIFY(m_first->hasFocus());
     m_events.clear();
@@ -87,9 +85,7 @@ void FnpNumericEditFocusTest::init()
 
 void FnpNumericEditFocusTest::cleanup()
 {
-    m_window.reset();
-    const QString unexpected = m_watch->unexpected();
-    m_watch.reset();
+    const QString unexpected = finishWatched(m_window, m_watch);
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 

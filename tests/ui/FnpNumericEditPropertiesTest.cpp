@@ -46,17 +46,13 @@ void FnpNumericEditPropertiesTest::init()
     m_field = new TFnpNumericEdit(m_window.get());
     m_field->setObjectName(QStringLiteral("edtLoan"));
     m_field->move(20, 20);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void FnpNumericEditPropertiesTest::cleanup()
 {
     Regional::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_window.reset();
-    const QString unexpected = m_watch->unexpected();
-    m_watch.reset();
+    const QString unexpected = finishWatched(m_window, m_watch);
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 

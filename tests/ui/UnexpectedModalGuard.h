@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QTest>
+#include <memory>
 
 // Watches for modal windows while a test runs. Any modal window other than the one the test
 // expects is closed at once and remembered, so the test fails instead of hanging.
@@ -40,3 +42,20 @@ private:
     bool m_any = false;
     QString m_unexpected;
 };
+
+// Shows a test's window and waits until it is the active one.
+inline bool showActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Ends a test: closes its window, then tells which modal windows nobody expected.
+inline QString finishWatched(std::unique_ptr<QWidget>& window, std::unique_ptr<UnexpectedModalGuard>& guard)
+{
+    window.reset();
+    const QString unexpected = guard->unexpected();
+    guard.reset();
+    return unexpected;
+}
