@@ -1,4 +1,5 @@
 #include "Preview.h"
+#include "Application.h"
 #include "Look.h"
 
 #include "BusyCursor.h"
@@ -103,7 +104,9 @@ void TFmPreview::createToolBar()
     connect(bbZoomIn, &QAbstractButton::clicked, this, &TFmPreview::bbZoomInClick);
     connect(bbPrev, &QAbstractButton::clicked, this, &TFmPreview::bbPrevClick);
     connect(bbNext, &QAbstractButton::clicked, this, &TFmPreview::bbNextClick);
-    connect(bbPrint, &QAbstractButton::clicked, this, &TFmPreview::bbPrintClick);
+    // A failed print goes to the application's exception hook, not through Qt's signal code.
+    connect(bbPrint, &QAbstractButton::clicked, this,
+            [this] { TApplication::guard(bbPrint, [this] { bbPrintClick(); }); });
     connect(bbClose, &QAbstractButton::clicked, this, &TFmPreview::bbCloseClick);
 }
 
