@@ -5,7 +5,7 @@ build=${1:-build-fuzz}
 seconds=${2:-300}
 export QT_QPA_PLATFORM=offscreen
 for f in "$build"/fuzz/*; do
-  [ -x "$f" ] || continue
+  [ -f "$f" ] && [ -x "$f" ] || continue
   name=$(basename "$f")
   corpus="fuzz-corpus/$name"
   mkdir -p "$corpus"
