@@ -11,6 +11,8 @@ inline constexpr int Columns = 8;
 inline constexpr int Rows = 12;
 inline constexpr int FeeCount = 8;
 inline constexpr int CellCount = 95; // every cell but (0, 0)
+inline constexpr int RateColumn = 1;
+inline constexpr int BaseRow = 6;     // the base loan amount
 inline constexpr int StepCount = 9;
 inline constexpr std::array<const char*, StepCount> StepTexts = {
     "100", "250", "500", "1000", "2000", "2500", "3000", "4000", "5000"};

@@ -87,9 +87,9 @@ void FormTable::emptyUnwritten()
 
 void FormTable::finish(QObject* sender)
 {
-    m_form.grdAPR->setCurrentCell(6, 1);
-    m_form.grdAPR->setColorCol(1, Look::Yellow);
-    m_form.grdAPR->setColorRow(6, Look::Yellow);
+    m_form.grdAPR->setCurrentCell(AprTable::BaseRow, AprTable::RateColumn);
+    m_form.grdAPR->setColorCol(AprTable::RateColumn, Look::Yellow);
+    m_form.grdAPR->setColorRow(AprTable::BaseRow, Look::Yellow);
     m_form.btnPrint->setEnabled(true);
     TableCalculated = 1;
     m_form.mnuPopPrint->setEnabled(true);

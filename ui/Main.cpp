@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Application.h"
+#include "AprTable.h"
 #include "CalcErrors.h"
 #include "ExplorerButton.h"
 #include "FnpNumericEdit.h"
@@ -36,11 +37,6 @@ const QString TfrmMain::TooLargeMessage = QStringLiteral(
 const QString TfrmMain::UnidentifiedMessage = QStringLiteral("An unidentified error has occurred.");
 const QString TfrmMain::YearsRangeMessage = QStringLiteral("The number of years must be between 1 and 999.");
 const QString TfrmMain::YearsPositiveMessage = QStringLiteral("The number of years must be greater than 0.");
-
-namespace {
-constexpr int RateColumn = 1;
-constexpr int BaseRow = 6;
-} // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent)
@@ -85,9 +81,9 @@ void TfrmMain::connectEvents()
 void TfrmMain::FormCreate()
 {
     TableCalculated = 0;
-    grdAPR->setCurrentCell(BaseRow, RateColumn);
-    grdAPR->setColorCol(RateColumn, Look::Yellow);
-    grdAPR->setColorRow(BaseRow, Look::Yellow);
+    grdAPR->setCurrentCell(AprTable::BaseRow, AprTable::RateColumn);
+    grdAPR->setColorCol(AprTable::RateColumn, Look::Yellow);
+    grdAPR->setColorRow(AprTable::BaseRow, Look::Yellow);
     TApplication::setExceptionHook([this](QObject* sender, std::exception_ptr error) {
         AppOnException(sender, error);
     });
