@@ -96,8 +96,15 @@ void NumericEditModel::setValue(double value)
 
 void NumericEditModel::setDecimals(int decimals)
 {
+    const int previous = m_decimals;
     m_decimals = std::clamp(decimals, 0, MaxDecimals);
-    RebuildFormat();
+    try {
+        RebuildFormat();
+    } catch (...) {
+        // A text that cannot be read keeps the decimals it is shaped for.
+        m_decimals = previous;
+        throw;
+    }
 }
 
 void NumericEditModel::RebuildFormat()

@@ -1,3 +1,4 @@
+#include "CalcErrors.h"
 #include "NumericEditModel.h"
 #include "TextGapBuffer.h"
 
@@ -59,6 +60,7 @@ private slots:
     void editsOfTextSetFromOutsideKeepTheCaretInside_data();
     void editsOfTextSetFromOutsideKeepTheCaretInside();
     void longTextsKeepEveryDigitThroughSignAndDeletions();
+    void decimalsThatCannotReformatTheTextStayAsTheyWere();
     void gapBufferMatchesPlainStringEdits_data();
     void gapBufferMatchesPlainStringEdits();
 };
@@ -308,6 +310,16 @@ void NumericEditModelTest::gapBufferMatchesPlainStringEdits()
             QCOMPARE(buffer.at(probe), plain.at(probe));
     }
     QCOMPARE(buffer.toString(), plain);
+}
+
+void NumericEditModelTest::decimalsThatCannotReformatTheTextStayAsTheyWere()
+{
+    // 400 digits read beyond the double range, so the text cannot take a new number of places.
+    const QString huge = QString(400, QLatin1Char('7'));
+    NumericEditModel model = modelWith(huge, 0, 0, 0);
+    QVERIFY_THROWS_EXCEPTION(EConvertError, model.setDecimals(3));
+    QCOMPARE(model.decimals(), 0);
+    QCOMPARE(model.text(), huge);
 }
 
 QTEST_GUILESS_MAIN(NumericEditModelTest)
