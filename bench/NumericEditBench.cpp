@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QRandomGenerator>
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 // Pasting 1 MiB of characters into the numeric field, in its model and in the widget.
@@ -116,11 +118,5 @@ BENCHMARK(widgetPaste)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

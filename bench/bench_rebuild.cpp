@@ -7,6 +7,8 @@
 #include "Qrchart.h"
 #include "StringAlignGrid.h"
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 // One rebuild on leaving a field: the computation, the 95 cell writes and the grid's repaint.
@@ -50,10 +52,5 @@ BENCHMARK(PrintCommandToPreviewShown)->Unit(benchmark::kMillisecond)->Repetition
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks<TApplication>(argc, argv);
 }

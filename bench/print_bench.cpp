@@ -4,13 +4,13 @@
 #include "ChartPdf.h"
 #include "GridChartSource.h"
 #include "PageGeometry.h"
-#include "Preview.h"
-#include "QRPrinter.h"
 #include "Qrchart.h"
 #include "QuickReport.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -49,13 +49,7 @@ BENCHMARK(WriteChartPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
